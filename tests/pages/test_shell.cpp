@@ -343,3 +343,17 @@ TEST(ResPicture, AnUnknownNameRaisesAnErrorFromThePictureLoader) {
         EXPECT_FALSE(e.description().isEmpty());
     }
 }
+
+TEST_F(ShellTest, EscapeInTheReaderTextGoesBackOnlyOnTheReaderPage) {
+    start();
+    // The reader's back button, as the reader page will make it.
+    auto* back = new ImageControl(window.get(), "imgPrevious2");
+    int backs = 0;
+    QObject::connect(back, &ImageControl::clicked, back, [&backs] { ++backs; });
+    TextPost* post = window->txtPost();
+    QTest::keyClick(post, Qt::Key_Escape);
+    EXPECT_EQ(backs, 0) << "page tag " << window->pageTag().toStdString();
+    window->setPageTag("2");
+    QTest::keyClick(post, Qt::Key_Escape);
+    EXPECT_EQ(backs, 1);
+}
