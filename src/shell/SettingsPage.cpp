@@ -156,22 +156,21 @@ void SettingsPage::chAlpha_Click() {
     }
 }
 
-void SettingsPage::cmdRang_neveshteh_Click() {
+void SettingsPage::chooseColour(QLabel* sample, QString& tag) {
     const long long c = window_.colors().choose(&window_, CustomColors_);
     if (c == -1) {
-        return;
+        return; // cancelled: nothing changes
     }
-    showColour(pic_rang_neveshteh_, QString::number(c));
-    textColourTag_ = QString::number(c);
+    showColour(sample, QString::number(c));
+    tag = QString::number(c);
+}
+
+void SettingsPage::cmdRang_neveshteh_Click() {
+    chooseColour(pic_rang_neveshteh_, textColourTag_);
 }
 
 void SettingsPage::cmd_rang_paszamineh_neveshteh_Click() {
-    const long long c = window_.colors().choose(&window_, CustomColors_);
-    if (c == -1) {
-        return;
-    }
-    showColour(pic_rang_pas_neveshteh_, QString::number(c));
-    backColourTag_ = QString::number(c);
+    chooseColour(pic_rang_pas_neveshteh_, backColourTag_);
 }
 
 void SettingsPage::cmdSave_Setting_Click() {

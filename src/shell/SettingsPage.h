@@ -32,6 +32,8 @@ public:
     const ColorChooser::CustomColors& customColors() const { return CustomColors_; }
 
 private:
+    void chooseColour(QLabel* sample, QString& tag);
+
     frmMain& window_;
     Shell& shell_;
     QCheckBox* chOnTop_ = nullptr;
