@@ -9,8 +9,6 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "shell/frmMain.h"
-
 const QString AboutPage::kSite = QStringLiteral("https://darvista.example.org");
 const QString AboutPage::kMail = QStringLiteral("info@darvista.example.org");
 
@@ -72,12 +70,11 @@ void AboutPage::imgDast2_Click() {
 }
 
 void AboutPage::lblSite_Click() {
-    static_cast<frmMain&>(shell_).urls().open(QUrl(kSite));
+    shell_.openUrl(QUrl(kSite));
 }
 
 void AboutPage::lblMail_Click() {
-    static_cast<frmMain&>(shell_).urls().open(
-        QUrl(QStringLiteral("mailto:") + kMail + QStringLiteral("?subject=VEMO")));
+    shell_.openUrl(QUrl(QStringLiteral("mailto:") + kMail + QStringLiteral("?subject=VEMO")));
 }
 
 void AboutPage::tmrScroll_Timer() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 class Clock;
@@ -49,6 +50,9 @@ public:
     virtual void alpha(int value) = 0;
     virtual void PutWindowOnTop() = 0;
     virtual void PutWindowNotOnTop() = 0;
+
+    // A web address or a mail link, through the desktop.
+    virtual void openUrl(const QUrl& url) = 0;
 
     virtual QString dataPath(const QString& relative) const = 0;
     virtual XmlStore& xml() = 0;

@@ -50,6 +50,7 @@ public:
     void PutWindowOnTop() override;
     void PutWindowNotOnTop() override;
     bool isOnTop() const;
+    void openUrl(const QUrl& url) override { services_.urls->open(url); }
     QString dataPath(const QString& relative) const override;
     XmlStore& xml() override { return xml_; }
     SettingsStore& settings() override { return *services_.settings; }
@@ -64,7 +65,6 @@ public:
     // The update page plugs in here: whether it shows, and how to cancel it.
     void setUpdateHooks(std::function<bool()> showing, std::function<void()> cancel);
 
-    UrlOpener& urls() { return *services_.urls; }
     ColorChooser& colors() { return *services_.colors; }
 
 protected:
