@@ -73,21 +73,75 @@ void appendText(const pugi::xml_node& node, std::string& out) {
     }
 }
 
-QString textOf(const pugi::xml_node& node) {
-    std::string text;
-    appendText(node, text);
-    // Surrounding white space comes from the file's indentation, not from
-    // the content.
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Surrounding white space comes from the file's indentation, not from the
+// content.
+QString trimmed(const char* s, size_t size) {
     size_t b = 0;
-    size_t e = text.size();
-    while (b < e && isSpace(text[b])) {
+    size_t e = size;
+    while (b < e && isSpace(s[b])) {
         ++b;
     }
-    while (e > b && isSpace(text[e - 1])) {
+    while (e > b && isSpace(s[e - 1])) {
         --e;
     }
-    return QString::fromUtf8(text.data() + b, static_cast<qsizetype>(e - b));
+    return QString::fromUtf8(s + b, static_cast<qsizetype>(e - b));
+}
+
+QString textOf(const pugi::xml_node& node) {
+    // Most nodes read hold one piece of text: no copy needed.
+    const pugi::xml_node first = node.first_child();
+    if (first && !first.next_sibling() &&
+        (first.type() == pugi::node_pcdata || first.type() == pugi::node_cdata)) {
+        const char* v = first.value();
+        return trimmed(v, std::strlen(v));
+    }
+    std::string text;
+    appendText(node, text);
+    return trimmed(text.data(), text.size());
+}
+
+// A path of child steps only, with plain ASCII names, read without building
+// any string: the common case, a record's field. False when the path is of
+// another kind; found is then left alone.
+template <typename ChildOf>
+bool walkChildPath(const QString& path, const pugi::xml_node& root, ChildOf child,
+                   pugi::xml_node& found) {
+    const qsizetype n = path.size();
+    if (n < 2 || path.at(0) != QLatin1Char('/')) {
+        return false;
+    }
+    char name[128];
+    pugi::xml_node node;
+    qsizetype i = 1;
+    bool atRoot = true;
+    while (i <= n) {
+        size_t len = 0;
+        while (i < n && path.at(i) != QLatin1Char('/')) {
+            const char16_t c = path.at(i).unicode();
+            if (c >= 0x80 || len + 1 >= sizeof name || !isNameChar(static_cast<char>(c))) {
+                return false;
+            }
+            name[len++] = static_cast<char>(c);
+            ++i;
+        }
+        if (len == 0 || (name[0] >= '0' && name[0] <= '9') || name[0] == '-' || name[0] == '.') {
+            return false; // "//", a trailing "/", or not a name: the general reader decides
+        }
+        const std::string_view step(name, len);
+        if (atRoot) {
+            node = step == root.name() ? root : pugi::xml_node();
+            atRoot = false;
+        } else if (node) {
+            node = child(node, step);
+        }
+        ++i; // past the "/"
+    }
+    found = node;
+    return true;
 }
 
 } // namespace
@@ -98,7 +152,7 @@ QString textOf(const pugi::xml_node& node) {
 struct XmlStore::Index {
     std::unordered_map<const void*, std::unordered_map<std::string_view, pugi::xml_node>> children;
 
-    pugi::xml_node child(const pugi::xml_node& parent, const std::string& name) {
+    pugi::xml_node child(const pugi::xml_node& parent, std::string_view name) {
         auto it = children.find(parent.internal_object());
         if (it == children.end()) {
             size_t count = 0;
@@ -107,9 +161,15 @@ struct XmlStore::Index {
                 ++count;
             }
             if (count <= kSmall) {
-                return parent.child(name.c_str());
+                for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+                    if (c.type() == pugi::node_element && name == c.name()) {
+                        return c;
+                    }
+                }
+                return {};
             }
             auto& map = children[parent.internal_object()];
+            map.reserve(count * 2);
             for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
                 if (c.type() == pugi::node_element) {
                     map.try_emplace(std::string_view(c.name()), c); // the first one wins
@@ -127,32 +187,78 @@ struct XmlStore::Index {
 XmlStore::XmlStore() = default;
 XmlStore::~XmlStore() = default;
 
+namespace {
+
+// A buffer the document takes over and parses in place.
+struct OwnedBuffer {
+    void* data = nullptr;
+    size_t size = 0;
+
+    explicit OwnedBuffer(size_t n)
+        : data(pugi::get_memory_allocation_function()(n == 0 ? 1 : n)), size(n) {}
+    ~OwnedBuffer() {
+        if (data) {
+            pugi::get_memory_deallocation_function()(data);
+        }
+    }
+    OwnedBuffer(const OwnedBuffer&) = delete;
+    OwnedBuffer& operator=(const OwnedBuffer&) = delete;
+    void* release() {
+        void* d = data;
+        data = nullptr;
+        return d;
+    }
+    QByteArray view() const {
+        return QByteArray::fromRawData(static_cast<const char*>(data),
+                                       static_cast<qsizetype>(size));
+    }
+};
+
+} // namespace
+
 bool XmlStore::OpenXmlDoc(const QString& source, int16_t mode) {
     doc_ = std::make_unique<pugi::xml_document>();
     index_ = std::make_unique<Index>();
-    QByteArray bytes;
+    std::unique_ptr<OwnedBuffer> buffer;
+    auto encoding = pugi::encoding_auto;
     if (mode == 0) {
         QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
             return false;
         }
-        bytes = file.readAll();
-    } else if (mode == 1) {
-        bytes = source.toUtf8();
-    } else {
-        return false;
-    }
-    bool converted = false;
-    bool ok = true;
-    if (mode == 0) {
-        bytes = ToUtf8IfLegacy(bytes, &converted, &ok);
+        // Read straight into the document's own buffer: no second copy of a
+        // large file.
+        buffer = std::make_unique<OwnedBuffer>(static_cast<size_t>(file.size()));
+        if (!buffer->data ||
+            file.read(static_cast<char*>(buffer->data), static_cast<qint64>(buffer->size)) !=
+                static_cast<qint64>(buffer->size)) {
+            return false;
+        }
+        bool converted = false;
+        bool ok = true;
+        const QByteArray utf8 = ToUtf8IfLegacy(buffer->view(), &converted, &ok);
         if (!ok) {
             return false;
         }
+        if (converted) {
+            buffer = std::make_unique<OwnedBuffer>(static_cast<size_t>(utf8.size()));
+            std::memcpy(buffer->data, utf8.constData(), buffer->size);
+            encoding = pugi::encoding_utf8;
+        }
+    } else if (mode == 1) {
+        const QByteArray utf8 = source.toUtf8();
+        buffer = std::make_unique<OwnedBuffer>(static_cast<size_t>(utf8.size()));
+        std::memcpy(buffer->data, utf8.constData(), buffer->size);
+        encoding = pugi::encoding_utf8;
+    } else {
+        return false;
     }
-    const auto encoding = (mode == 1 || converted) ? pugi::encoding_utf8 : pugi::encoding_auto;
-    const pugi::xml_parse_result result = doc_->load_buffer(
-        bytes.constData(), static_cast<size_t>(bytes.size()), pugi::parse_default, encoding);
+    if (!buffer->data) {
+        return false;
+    }
+    const size_t size = buffer->size;
+    const pugi::xml_parse_result result =
+        doc_->load_buffer_inplace_own(buffer->release(), size, pugi::parse_default, encoding);
     if (!result || !doc_->document_element()) {
         doc_ = std::make_unique<pugi::xml_document>();
         return false;
@@ -167,6 +273,15 @@ QString XmlStore::GetXmlText(const QString& path) const {
     const pugi::xml_node root = doc_->document_element();
     if (!root) {
         return {};
+    }
+    pugi::xml_node hit;
+    if (walkChildPath(
+            path, root,
+            [this](const pugi::xml_node& parent, std::string_view name) {
+                return index_->child(parent, name);
+            },
+            hit)) {
+        return hit ? textOf(hit) : QString();
     }
     std::vector<Step> steps;
     if (!parsePath(path.toStdString(), steps)) {
