@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 
 void applyAppearance(QApplication& app) {
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans Arabic"),
                       QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? 8.25 : 9);
+    font.setPointSizeF(9);
     app.setFont(font);
     app.setStyleSheet(QStringLiteral(
         "QPushButton { background: #e9f5f2; color: #0d3b3a; border: 1px solid #7fb8ae;"

@@ -2,6 +2,10 @@
 
 #include "shell/Units.h"
 
+#include <QImageReader>
+
+#include <utility>
+
 void placeAt(QWidget* w, double left, double top) {
     w->move(Units::x(left), Units::y(top));
 }
@@ -17,10 +21,27 @@ QPixmap formPicture(const QString& name) {
 ImageControl::ImageControl(QWidget* parent, const QString& name) : Label(parent, name) {}
 
 void ImageControl::setPicture(const QString& pictureName) {
-    setPicture(formPicture(pictureName));
+    const QString path = QStringLiteral(":/pictures/%1.png").arg(pictureName);
+    const QSize size = QImageReader(path).size();
+    if (!size.isValid()) {
+        return;
+    }
+    resize(size);
+    pending_ = path;
+    if (!isHidden()) {
+        setPicture(QPixmap(std::exchange(pending_, QString())));
+    }
+}
+
+void ImageControl::showEvent(QShowEvent* e) {
+    if (!pending_.isEmpty()) {
+        setPicture(QPixmap(std::exchange(pending_, QString())));
+    }
+    Label::showEvent(e);
 }
 
 void ImageControl::setPicture(const QPixmap& pixmap) {
+    pending_.clear();
     setPixmap(pixmap);
     if (!pixmap.isNull()) {
         resize(pixmap.deviceIndependentSize().toSize());

@@ -17,6 +17,14 @@ public:
 
     // As if the user had clicked the control.
     void click() { emit clicked(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // A form picture is decoded when the control is first shown; until then
+    // only its size is known, read from the file's header.
+    QString pending_;
 };
 
 QPixmap formPicture(const QString& name);
