@@ -7,8 +7,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QFileInfo>
-#include <QSoundEffect>
+#include <QLibrary>
 
 namespace {
 
@@ -17,34 +16,30 @@ public:
     QDate today() const override { return QDate::currentDate(); }
 };
 
-class EffectPlayer final : public SoundPlayer {
+// Loads the sound module beside the program on the first sound. Without it
+// every click that should sound gives the system's default sound.
+class ModuleSoundPlayer final : public SoundPlayer {
 public:
     void play(const QString& path) override {
-        const QFileInfo info(path);
-        if (!info.isFile() || !info.isReadable()) {
-            QApplication::beep();
-            return;
+        if (!tried_) {
+            tried_ = true;
+            QLibrary module(QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/darvista_sound"));
+            using Make = SoundPlayer* (*)();
+            if (auto make = reinterpret_cast<Make>(module.resolve("darvista_make_sound_player"))) {
+                player_.reset(make());
+            }
         }
-        // Made on the first sound only: the audio back end costs start-up time.
-        if (!effect_) {
-            effect_ = std::make_unique<QSoundEffect>();
-            QObject::connect(effect_.get(), &QSoundEffect::statusChanged, effect_.get(), [this] {
-                if (effect_->status() == QSoundEffect::Error) {
-                    QApplication::beep();
-                }
-            });
-        }
-        const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        if (effect_->source() != url) {
-            effect_->setSource(url);
+        if (player_) {
+            player_->play(path);
         } else {
-            effect_->stop();
+            QApplication::beep();
         }
-        effect_->play();
     }
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    bool tried_ = false;
+    std::unique_ptr<SoundPlayer> player_;
 };
 
 class DialogColorChooser final : public ColorChooser {
@@ -84,7 +79,7 @@ Services Services::real() {
     Services s;
     s.dataDir = QCoreApplication::applicationDirPath();
     s.settings = makeUserSettingsStore();
-    s.sound = std::make_unique<EffectPlayer>();
+    s.sound = std::make_unique<ModuleSoundPlayer>();
     s.colors = std::make_unique<DialogColorChooser>();
     s.urls = std::make_unique<DesktopUrlOpener>();
     s.clock = std::make_unique<SystemClock>();
