@@ -62,7 +62,20 @@ QByteArray encode(const QImage& image, const Picture& picture, const Manifest& m
         }
         ok = flat.save(&buffer, "JPG", picture.quality);
     } else {
-        ok = image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+        // An opaque picture is written without alpha: it decodes faster and
+        // needs no conversion when the program draws it.
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        bool opaque = true;
+        for (int y = 0; y < argb.height() && opaque; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            for (int x = 0; x < argb.width(); ++x) {
+                if (qAlpha(line[x]) != 255) {
+                    opaque = false;
+                    break;
+                }
+            }
+        }
+        ok = (opaque ? argb.convertToFormat(QImage::Format_RGB32) : argb).save(&buffer, "PNG");
     }
     if (!ok)
         throw DrawError{picture.file + QStringLiteral(": the image could not be encoded (is "
