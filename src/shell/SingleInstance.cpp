@@ -11,5 +11,11 @@ SingleInstance::SingleInstance() {
 }
 
 bool SingleInstance::acquire() {
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0)) {
+        return true;
+    }
+    // Only a lock that another running copy holds stops this one; a
+    // temporary directory that cannot be written must not keep the program
+    // from starting.
+    return lock_->error() != QLockFile::LockFailedError;
 }

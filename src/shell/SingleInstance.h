@@ -9,7 +9,7 @@
 class SingleInstance {
 public:
     SingleInstance();
-    // False when another instance holds the lock.
+    // False when another running instance holds the lock.
     bool acquire();
 
 private:

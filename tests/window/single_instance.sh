@@ -28,3 +28,14 @@ windows=$(xdotool search --onlyvisible --name '^Darvista$' | wc -l)
 [ "$windows" = 1 ] || fail "$windows windows are showing"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 echo "single_instance: ok (second copy ended in ${elapsed_ms} ms)"
+
+# A temporary directory where no lock can be made (here a plain file) does
+# not stop the program from starting.
+kill "$first"
+wait "$first" 2>/dev/null || true
+APP_PIDS=()
+: >"$2/not-a-directory"
+TMPDIR="$2/not-a-directory" "$DARVISTA" >"$2/no-lock.log" 2>&1 &
+APP_PIDS+=($!)
+wait_for_window >/dev/null
+echo "single_instance: starts where no lock file can be made"
