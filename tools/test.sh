@@ -11,7 +11,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:strict_string_checks=1
+# No leak reports: Qt, fontconfig and the X libraries keep allocations until
+# the process ends, and would drown out anything of ours.
+export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDARVISTA_SANITIZE=ON -DDARVISTA_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
