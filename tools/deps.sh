@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
     libpugixml-dev libgtest-dev libbenchmark-dev libx11-dev libgl-dev
     fonts-noto-core
     xvfb xdotool imagemagick x11-xkb-utils
