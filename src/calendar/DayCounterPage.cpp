@@ -33,9 +33,7 @@ void DayCounterPage::imgRoozShomarPezeshki2_Click() {
     HoverButtons& hover = shell_.hover();
     shell_.Makhfy();
     hover.select(QStringLiteral("imgTagvimRooz"), false);
-    hover.find(QStringLiteral("imgTagvimRooz"))->normal->show();
     hover.select(QStringLiteral("imgFalnameh"), false);
-    hover.find(QStringLiteral("imgFalnameh"))->normal->show();
     hover.select(QStringLiteral("imgRoozShomarPezeshki"), true);
     shell_.setPageTag(QStringLiteral("9"));
 

@@ -98,15 +98,9 @@ void TodayPage::imgTrooz2_Click() {
     placeTabs();
 
     const QDate today = shell_.clock().today();
-    lblTarikh_->setText(ShamsiDayAndMonth(today));
     shownDate_ = today;
-    lblMiladi_->setText(MiladiCaption(shownDate_));
     lblShamsi_->setText(Shamsi_Date::MiladiToShamsi(today, 3).toString());
-    lblRokhdad_->setText(events_.biaRokhdad(shownDate_));
-    lblSher_->setText(poem_.Sher());
-    if (const QString hijri = HijriCaption(shownDate_); !hijri.isEmpty()) {
-        lblHijri_->setText(hijri);
-    }
+    showDayTexts();
 
     placeAt(imgBackTR_, 15.196, 1000);
     imgBackTR_->show();
@@ -143,9 +137,6 @@ void TodayPage::imgTagvimRooz2_Click() {
     hover.select(QStringLiteral("imgTagvimRooz"), true);
     hover.select(QStringLiteral("imgRoozShomarPezeshki"), false);
     hover.select(QStringLiteral("imgFalnameh"), false);
-    if (HoverButtons::Button* fal = hover.find(QStringLiteral("imgFalnameh"))) {
-        fal->normal->show();
-    }
     imgTrooz2_Click();
     shell_.setCalendarMarker(QStringLiteral("taghvimrooz"));
     shell_.playClick(QStringLiteral("mouse.wav"));
@@ -153,8 +144,13 @@ void TodayPage::imgTagvimRooz2_Click() {
 
 void TodayPage::step(int days) {
     shownDate_ = shownDate_.addDays(days);
-    lblMiladi_->setText(MiladiCaption(shownDate_));
+    showDayTexts();
+}
+
+// The texts that follow the shown day; a new poem is drawn with each.
+void TodayPage::showDayTexts() {
     lblTarikh_->setText(ShamsiDayAndMonth(shownDate_));
+    lblMiladi_->setText(MiladiCaption(shownDate_));
     if (const QString hijri = HijriCaption(shownDate_); !hijri.isEmpty()) {
         lblHijri_->setText(hijri);
     }

@@ -94,6 +94,8 @@ void HoverButtons::select(const QString& base, bool selected) {
     b->selected->setVisible(selected);
     if (selected) {
         b->selected->raise();
+    } else {
+        b->normal->show();
     }
 }
 

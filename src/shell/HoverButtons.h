@@ -45,7 +45,8 @@ public:
 
     // Places every picture of the button at one spot and shows the normal one.
     void place(const QString& base, double left, double top);
-    // Shows the selected picture of a tab, or takes it away.
+    // Shows the selected picture of a tab, or takes it away and shows the
+    // normal one.
     void select(const QString& base, bool selected);
 
     void reset(const QString& base, Rule rule);

@@ -14,14 +14,18 @@ void placeAt(QWidget* w, double left, double top, double width, double height) {
     w->setGeometry(Units::x(left), Units::y(top), Units::x(width), Units::y(height));
 }
 
+QString formPicturePath(const QString& name) {
+    return QStringLiteral(":/pictures/%1.png").arg(name);
+}
+
 QPixmap formPicture(const QString& name) {
-    return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+    return QPixmap(formPicturePath(name));
 }
 
 ImageControl::ImageControl(QWidget* parent, const QString& name) : Label(parent, name) {}
 
 void ImageControl::setPicture(const QString& pictureName) {
-    const QString path = QStringLiteral(":/pictures/%1.png").arg(pictureName);
+    const QString path = formPicturePath(pictureName);
     const QSize size = QImageReader(path).size();
     if (!size.isValid()) {
         return;

@@ -27,4 +27,6 @@ private:
     QString pending_;
 };
 
+// The program's form pictures: ":/pictures/<name>.png".
+QString formPicturePath(const QString& name);
 QPixmap formPicture(const QString& name);

@@ -64,11 +64,15 @@ QString MainPage::tipPath(const QString& number) const {
     return QStringLiteral("/details/details") + number + QStringLiteral("/title");
 }
 
+bool MainPage::tipCountIsANumber() const {
+    bool ok = false;
+    tipCount_.toInt(&ok);
+    return ok;
+}
+
 void MainPage::imgNext_tip2_Click() {
     shell_.xml().OpenXmlDoc(shell_.dataPath(kTipFile), 0);
-    bool countOk = false;
-    tipCount_.toInt(&countOk);
-    if (!countOk) {
+    if (!tipCountIsANumber()) {
         return; // without a count there is nothing to step through
     }
     if (tipPosition_ != tipCount_) {
@@ -83,9 +87,7 @@ void MainPage::imgNext_tip2_Click() {
 
 void MainPage::imgBack_tip2_Click() {
     shell_.xml().OpenXmlDoc(shell_.dataPath(kTipFile), 0);
-    bool countOk = false;
-    tipCount_.toInt(&countOk);
-    if (!countOk) {
+    if (!tipCountIsANumber()) {
         return;
     }
     if (tipPosition_.toInt() != 1) {

@@ -26,7 +26,7 @@ public:
 
 private:
     QString tipPath(const QString& number) const;
-    void loadTips();
+    bool tipCountIsANumber() const;
 
     Shell& shell_;
     Label* lblTip_ = nullptr;

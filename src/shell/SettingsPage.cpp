@@ -189,15 +189,11 @@ void SettingsPage::cmdSave_Setting_Click() {
     // read back as no colour anyway, and the reader keeps its own.
     if (!textColourTag_.isEmpty()) {
         store.setValue(kTextColour, textColourTag_);
-        if (const long long c = StoredSetting::colour(textColourTag_); c >= 0) {
-            shell_.txtPost()->setTextColour(c);
-        }
+        shell_.txtPost()->setTextColour(textColourTag_);
     }
     if (!backColourTag_.isEmpty()) {
         store.setValue(kBackColour, backColourTag_);
-        if (const long long c = StoredSetting::colour(backColourTag_); c >= 0) {
-            shell_.txtPost()->setBackgroundColour(c);
-        }
+        shell_.txtPost()->setBackgroundColour(backColourTag_);
     }
     shell_.openMainPage();
 }

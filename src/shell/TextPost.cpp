@@ -1,5 +1,7 @@
 #include "shell/TextPost.h"
 
+#include "data/SettingsStore.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -23,16 +25,24 @@ TextPost::TextPost(QWidget* parent) : QPlainTextEdit(parent) {
     hide();
 }
 
-void TextPost::setTextColour(long long colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, colourFromStored(colour));
-    setPalette(p);
+namespace {
+void setRole(QWidget* w, QPalette::ColorRole role, const QString& stored) {
+    const long long colour = StoredSetting::colour(stored);
+    if (colour < 0) {
+        return;
+    }
+    QPalette p = w->palette();
+    p.setColor(role, colourFromStored(colour));
+    w->setPalette(p);
+}
+} // namespace
+
+void TextPost::setTextColour(const QString& stored) {
+    setRole(this, QPalette::Text, stored);
 }
 
-void TextPost::setBackgroundColour(long long colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colourFromStored(colour));
-    setPalette(p);
+void TextPost::setBackgroundColour(const QString& stored) {
+    setRole(this, QPalette::Base, stored);
 }
 
 void TextPost::keyPressEvent(QKeyEvent* e) {

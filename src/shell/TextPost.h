@@ -9,9 +9,10 @@ class TextPost : public QPlainTextEdit {
 public:
     explicit TextPost(QWidget* parent);
 
-    // Colours as stored: red + 256 * green + 65536 * blue.
-    void setTextColour(long long colour);
-    void setBackgroundColour(long long colour);
+    // Colours as stored: red + 256 * green + 65536 * blue, as decimal
+    // text. A text that is not a colour changes nothing.
+    void setTextColour(const QString& stored);
+    void setBackgroundColour(const QString& stored);
 
 signals:
     void escapePressed();

@@ -307,18 +307,20 @@ void frmMain::alpha(int value) {
 }
 
 void frmMain::PutWindowOnTop() {
-    if (QWindow* w = windowHandle()) {
-        w->setFlag(Qt::WindowStaysOnTopHint, true);
-    } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    }
+    setOnTop(true);
 }
 
 void frmMain::PutWindowNotOnTop() {
+    setOnTop(false);
+}
+
+void frmMain::setOnTop(bool onTop) {
+    // A window that exists already changes band in place, without being
+    // hidden and shown again.
     if (QWindow* w = windowHandle()) {
-        w->setFlag(Qt::WindowStaysOnTopHint, false);
+        w->setFlag(Qt::WindowStaysOnTopHint, onTop);
     } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     }
 }
 
@@ -339,14 +341,10 @@ void frmMain::Setting() {
             }
         } else if (key == QLatin1String("rang_neveshteh")) {
             settingsPage_->setTextColourTag(value);
-            if (const long long c = StoredSetting::colour(value); c >= 0) {
-                txtPost_->setTextColour(c);
-            }
+            txtPost_->setTextColour(value);
         } else if (key == QLatin1String("rang_paszamineh_neveshteh")) {
             settingsPage_->setBackColourTag(value);
-            if (const long long c = StoredSetting::colour(value); c >= 0) {
-                txtPost_->setBackgroundColour(c);
-            }
+            txtPost_->setBackgroundColour(value);
         }
     }
     alpha(StoredSetting::alpha(services_.settings->value(QStringLiteral("alpha"))));

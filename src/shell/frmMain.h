@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -80,6 +79,7 @@ private:
     void resetOnBackground();
     void resetOnHeader();
     bool onBackground(const QPoint& pos) const;
+    void setOnTop(bool onTop);
 
     Services services_;
     XmlStore xml_;
